@@ -158,19 +158,19 @@ void DockPanelWindow::setStatusText(const std::string& text) {
   SetWindowTextA(control(layout::kStatusLabel), text.c_str());
 }
 
-OuterRect DockPanelWindow::outerRect() const {
+DockRect DockPanelWindow::outerRect() const {
   RECT rect{};
   GetWindowRect(panel_, &rect);
   return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
 }
 
 void DockPanelWindow::setLeft(int left) {
-  const OuterRect now = outerRect();
+  const DockRect now = outerRect();
   MoveWindow(panel_, clampPosition(left), now.top, now.width, now.height, TRUE);
 }
 
 void DockPanelWindow::setTop(int top) {
-  const OuterRect now = outerRect();
+  const DockRect now = outerRect();
   MoveWindow(panel_, now.left, clampPosition(top), now.width, now.height, TRUE);
 }
 

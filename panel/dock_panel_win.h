@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "panel/edge_dock.h"
 #include "panel/panel_geometry.h"
 #include "panel/panel_view.h"
 
@@ -24,10 +25,6 @@ class PanelEvents {
   virtual void slotPressed(int slot) = 0;    // left button down on a slot box
   virtual void slotMouseMoved(int slot) = 0;
   virtual void timerElapsed(int timer) = 0;
-};
-
-struct OuterRect {
-  int left, top, width, height;
 };
 
 class DockPanelWindow final : public PanelView {
@@ -58,7 +55,7 @@ class DockPanelWindow final : public PanelView {
   void setStatusText(const std::string& text) override;
   void setPanelWidth(int width) override;
 
-  OuterRect outerRect() const;
+  DockRect outerRect() const;
   void setLeft(int left);
   void setTop(int top);
   void setHeight(int height);

@@ -2,8 +2,12 @@
 
 #include <ole2.h>
 
+#include "help/help_texts.h"
+#include "help/help_window_win.h"
 #include "panel/panel_layout.h"
 #include "panel/panel_texts.h"
+#include "platform/program_windows_win.h"
+#include "platform/shell_win.h"
 
 namespace fdt {
 namespace {
@@ -12,10 +16,6 @@ constexpr char kInstanceEventName[] = "vx19462073";
 constexpr char kAlreadyRunning[] = "程序已运行!";
 constexpr DWORD kEventAllAccess = 0x1F0003;
 constexpr int kIconResource = 1;
-constexpr int kHidePeriod = 200;
-constexpr int kEdgePeriod = 100;
-// The contact line under the dock radios.
-constexpr char kContactLine[] = "";
 
 // The one panel of the process, for the drop hook, which has no other way in.
 PanelApp* hookedApp = nullptr;
@@ -32,10 +32,15 @@ PanelApp::PanelApp(HINSTANCE instance, std::string runDirectory)
       settings_(profile_, std::move(runDirectory)),
       window_(instance, *this),
       schemes_(settings_, window_),
-      controller_(window_, settings_, schemes_) {}
+      controller_(window_, settings_, schemes_),
+      dock_(*this),
+      picker_(browseDialog_),
+      actions_(window_, schemes_, *this, picker_) {}
 
 int PanelApp::run() {
-  window_.create(loadIcon(instance_, SM_CXICON), loadIcon(instance_, SM_CXSMICON), kContactLine);
+  largeIcon_ = loadIcon(instance_, SM_CXICON);
+  smallIcon_ = loadIcon(instance_, SM_CXSMICON);
+  window_.create(largeIcon_, smallIcon_, texts::kContactLine);
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
     // Dialog navigation gives Tab between the tab stops and Esc as a close request.
@@ -55,12 +60,14 @@ void PanelApp::created() {
   }
   // Never closed: the event lives as long as this process.
   CreateEventA(nullptr, FALSE, FALSE, kInstanceEventName);
+  registerProgramWindow(panel);
+  tip_.create(instance_);
   DragAcceptFiles(panel, TRUE);
   hookedApp = this;
   previousPanelProc_ = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(panel, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(dropHook)));
-  window_.setTimerPeriod(DockPanelWindow::kHideTimer, kHidePeriod);
-  window_.setTimerPeriod(DockPanelWindow::kEdgeTimer, kEdgePeriod);
+  window_.setTimerPeriod(DockPanelWindow::kHideTimer, kHideTimerPeriodMs);
+  window_.setTimerPeriod(DockPanelWindow::kEdgeTimer, kEdgeTimerPeriodMs);
   window_.setStatusText(texts::kStatusIdle);
   restorePanelChoices(window_, settings_, schemes_);
 }
@@ -79,11 +86,15 @@ LRESULT CALLBACK PanelApp::dropHook(HWND window, UINT message, WPARAM wParam, LP
   return CallWindowProcA(hookedApp->previousPanelProc_, window, message, wParam, lParam);
 }
 
-void PanelApp::drop(HDROP drop) { DragFinish(drop); }
+void PanelApp::drop(HDROP drop) { dispatchDrop(drop, window_.hwnd(), *this); }
 
 void PanelApp::clicked(int controlId) {
   if (controlId >= layout::radioId(1) && controlId <= layout::radioId(kSchemeCount)) {
     controller_.schemeClicked(controlId - layout::kRadioBase);
+    return;
+  }
+  if (controlId >= layout::buttonId(1) && controlId <= layout::buttonId(kSlotCount)) {
+    actions_.browseClicked(controlId - layout::kButtonBase);
     return;
   }
   switch (controlId) {
@@ -92,6 +103,7 @@ void PanelApp::clicked(int controlId) {
     case layout::radioId(15): controller_.autoHideClicked(); break;
     case layout::radioId(16): controller_.shownClicked(); break;
     case layout::kConfigButton: controller_.configClicked(); break;
+    case layout::kHelpButton: runHelpWindow(instance_, window_.ownerWindow(), largeIcon_, *this); break;
     case layout::kExitButton: exitProgram(0);
   }
 }
@@ -101,10 +113,38 @@ void PanelApp::exitProgram(UINT exitCode) {
   ExitProcess(exitCode);
 }
 
-void PanelApp::mouseMoved() {}
-void PanelApp::doubleClicked() {}
-void PanelApp::slotPressed(int) {}
-void PanelApp::slotMouseMoved(int) {}
-void PanelApp::timerElapsed(int) {}
+void PanelApp::mouseMoved() { dock_.panelMouseMoved(); }
+void PanelApp::doubleClicked() { actions_.panelDoubleClicked(); }
+void PanelApp::slotPressed(int slot) { actions_.slotPressed(slot); }
+
+void PanelApp::slotMouseMoved(int slot) {
+  tip_.attachTip(window_.slotBox(slot), window_.slotText(slot), -1);
+}
+
+void PanelApp::timerElapsed(int timer) {
+  if (timer == DockPanelWindow::kHideTimer) dock_.hideTick();
+  if (timer == DockPanelWindow::kEdgeTimer) dock_.edgeTick();
+}
+
+bool PanelApp::shownModeChecked() const { return window_.radioChecked(Radio::Shown); }
+
+bool PanelApp::readCursor(int& x, int& y) const {
+  POINT cursor{};
+  if (!GetCursorPos(&cursor)) return false;
+  x = cursor.x;
+  y = cursor.y;
+  return true;
+}
+
+DockRect PanelApp::panelRect() const { return window_.outerRect(); }
+
+void PanelApp::setPanelLeft(int left) { window_.setLeft(left); }
+
+void PanelApp::setHideTimerPeriod(int ms) { window_.setTimerPeriod(DockPanelWindow::kHideTimer, ms); }
+
+HWND PanelApp::slotBox(int slot) const { return window_.slotBox(slot); }
+PanelView& PanelApp::view() { return window_; }
+
+bool PanelApp::open(const std::string& target) { return FolderLauncher(window_.hwnd()).open(target); }
 
 }  // namespace fdt
