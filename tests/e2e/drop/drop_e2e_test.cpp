@@ -1,0 +1,107 @@
+// Files dragged from outside onto the running program: an X client drops
+// them by XDND, as a file manager does, and Wine hands the panel one
+// WM_DROPFILES. What counts is what the program did: files and status line.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "panel/panel_texts.h"
+#include "running_panel.h"
+
+namespace fdt::test {
+namespace {
+
+std::wstring wideOf(const std::string& text, UINT codePage) {
+  std::wstring out(MultiByteToWideChar(codePage, 0, text.c_str(), -1, nullptr, 0), L'\0');
+  MultiByteToWideChar(codePage, 0, text.c_str(), -1, out.data(), static_cast<int>(out.size()));
+  out.pop_back();
+  return out;
+}
+
+std::string ansiOf(const std::wstring& text) {
+  std::string out(WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr), '\0');
+  WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, out.data(), static_cast<int>(out.size()), nullptr,
+                      nullptr);
+  out.pop_back();
+  return out;
+}
+
+// The Unix path an X client must name for a path of the program's drives,
+// by Wine's own mapping, in the ANSI code page for a command line.
+std::string unixPathOf(const std::string& path) {
+  using ToUnix = char*(CDECL*)(const WCHAR*);
+  const auto toUnix = reinterpret_cast<ToUnix>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+  char* unixPath = toUnix(wideOf(path, CP_ACP).c_str());
+  const std::string result = ansiOf(wideOf(unixPath, CP_UTF8));
+  HeapFree(GetProcessHeap(), 0, unixPath);
+  return result;
+}
+
+// Drags the items onto the screen point and drops them there. Wine gives no
+// exit code of a host program back, so only the program's state tells.
+void dropFiles(POINT at, const std::vector<std::string>& paths) {
+  std::string command = "Z:" FDT_XDND_DROP_UNIX_PATH " " + std::to_string(at.x) + " " + std::to_string(at.y);
+  for (char& c : command)
+    if (c == '/') c = '\\';
+  for (const std::string& path : paths) command += " \"" + unixPathOf(path) + "\"";
+  runHostCommand(command);
+}
+
+// Shown rather than auto-hidden, so that the panel stays where the drop goes.
+std::string iniWithSlot3(const char* operate, const std::string& folder) {
+  return std::string("[方案]\r\nshow=yes\r\noperate=") + operate + "\r\nproject=1\r\n[我的文件夹]\r\n3=" +
+         folder + "\r\n";
+}
+
+class DropE2ETest : public ::testing::Test {
+ protected:
+  TempDir files;
+  std::string target = files.makeDir("目标 文件夹");
+};
+
+TEST_F(DropE2ETest, DroppedFilesAreMovedIntoTheSlotFolder) {
+  RunningPanel app(iniWithSlot3("FileMove", target));
+  const std::string first = files.makeFile("报告 乗.txt", "1");
+  const std::string second = files.makeFile("b.txt", "2");
+
+  dropFiles(centreOf(app.slotBox(3)), {first, second});
+
+  ASSERT_TRUE(waitFor([&] { return fileExists(target + "\\b.txt"); }));
+  EXPECT_EQ(readFileBytes(target + "\\报告 乗.txt"), "1");
+  EXPECT_EQ(readFileBytes(target + "\\b.txt"), "2");
+  EXPECT_FALSE(fileExists(first) || fileExists(second));
+  EXPECT_EQ(app.status(), texts::kStatusMoved);
+}
+
+TEST_F(DropE2ETest, CopyModeCopiesAFolderWithItsContents) {
+  RunningPanel app(iniWithSlot3("FileCopy", target));
+  files.makeDir("资料\\内");
+  files.makeFile("资料\\内\\c.txt", "3");
+
+  dropFiles(centreOf(app.slotBox(3)), {files.path() + "\\资料"});
+
+  ASSERT_TRUE(waitFor([&] { return fileExists(target + "\\资料\\内\\c.txt"); }));
+  EXPECT_EQ(readFileBytes(target + "\\资料\\内\\c.txt"), "3");
+  EXPECT_TRUE(fileExists(files.path() + "\\资料\\内\\c.txt"));
+  EXPECT_EQ(app.status(), texts::kStatusCopied);
+}
+
+// Drops are handled in the order they arrive, so once the drop on the slot
+// box has landed, the earlier ones beside it have been handled too.
+TEST_F(DropE2ETest, DropsBesideTheSlotBoxesTransferNothing) {
+  RunningPanel app(iniWithSlot3("FileMove", target));
+  const std::string beside = files.makeFile("beside.txt", "x");
+  const std::string onSlot = files.makeFile("on.txt", "y");
+
+  dropFiles(centreOf(app.radio(11)), {beside});
+  dropFiles(centreOf(app.statusLabel()), {beside});
+  dropFiles(centreOf(app.slotBox(3)), {onSlot});
+
+  ASSERT_TRUE(waitFor([&] { return fileExists(target + "\\on.txt"); }));
+  EXPECT_TRUE(fileExists(beside));
+  EXPECT_FALSE(fileExists(target + "\\beside.txt"));
+}
+
+}  // namespace
+}  // namespace fdt::test
