@@ -14,7 +14,6 @@ namespace {
 
 constexpr char kInstanceEventName[] = "vx19462073";
 constexpr char kAlreadyRunning[] = "程序已运行!";
-constexpr DWORD kEventAllAccess = 0x1F0003;
 constexpr int kIconResource = 1;
 
 // The one panel of the process, for the drop hook, which has no other way in.
@@ -53,13 +52,16 @@ int PanelApp::run() {
 
 void PanelApp::created() {
   HWND panel = window_.hwnd();
-  if (OpenEventA(kEventAllAccess, FALSE, kInstanceEventName)) {
+  // Create-or-open in one call, so that two copies started together cannot
+  // both find the name free. The handle is never closed: the event lives as
+  // long as this process. A name taken by another kind of object gives no
+  // event and no guard.
+  CreateEventA(nullptr, FALSE, FALSE, kInstanceEventName);
+  if (GetLastError() == ERROR_ALREADY_EXISTS) {
     MessageBoxA(nullptr, kAlreadyRunning, texts::kPanelTitle, MB_OK | MB_TASKMODAL);
     PostMessageA(panel, WM_CLOSE, 0, 0);
     return;
   }
-  // Never closed: the event lives as long as this process.
-  CreateEventA(nullptr, FALSE, FALSE, kInstanceEventName);
   registerProgramWindow(panel);
   tip_.create(instance_);
   DragAcceptFiles(panel, TRUE);

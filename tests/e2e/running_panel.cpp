@@ -15,7 +15,9 @@ std::string windowsPathOf(const std::string& unixPath) {
   return path;
 }
 
-PROCESS_INFORMATION startProcess(const std::string& exe, const std::string& directory) {
+}  // namespace
+
+PROCESS_INFORMATION startProgram(const std::string& exe, const std::string& directory) {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
@@ -25,6 +27,15 @@ PROCESS_INFORMATION startProcess(const std::string& exe, const std::string& dire
     throw std::runtime_error("cannot start " + exe);
   return process;
 }
+
+std::string installProgram(const TempDir& dir) {
+  const std::string exe = dir.path() + "\\feidangtong.exe";
+  if (!CopyFileA(windowsPathOf(FDT_PROGRAM_UNIX_PATH).c_str(), exe.c_str(), FALSE))
+    throw std::runtime_error("cannot copy the program");
+  return exe;
+}
+
+namespace {
 
 struct WindowSearch {
   DWORD processId;
@@ -117,11 +128,9 @@ HWND findProcessWindow(DWORD processId, const char* windowClass, DWORD timeoutMs
 }
 
 RunningPanel::RunningPanel(std::optional<std::string> iniBytes) {
-  const std::string exe = dir_.path() + "\\feidangtong.exe";
-  if (!CopyFileA(windowsPathOf(FDT_PROGRAM_UNIX_PATH).c_str(), exe.c_str(), FALSE))
-    throw std::runtime_error("cannot copy the program");
+  const std::string exe = installProgram(dir_);
   if (iniBytes) dir_.makeFile("sys.ini", *iniBytes);
-  process_ = startProcess(exe, dir_.path());
+  process_ = startProgram(exe, dir_.path());
   panel_ = findProcessWindow(process_.dwProcessId, "FeidangtongPanel");
   if (!panel_) throw std::runtime_error("the panel did not show");
 }
@@ -137,7 +146,7 @@ RunningPanel::~RunningPanel() {
 }
 
 PROCESS_INFORMATION RunningPanel::startAnother() const {
-  return startProcess(dir_.path() + "\\feidangtong.exe", dir_.path());
+  return startProgram(dir_.path() + "\\feidangtong.exe", dir_.path());
 }
 
 HWND RunningPanel::control(int id) const {

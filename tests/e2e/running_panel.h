@@ -30,6 +30,11 @@ std::string className(HWND window);
 RECT rectInParent(HWND window);       // in the parent's client coordinates
 POINT centreOf(HWND window);          // in screen coordinates
 
+// Copies the program into the directory and gives the copy's path.
+std::string installProgram(const TempDir& dir);
+// Starts a program with its directory as the current one.
+PROCESS_INFORMATION startProgram(const std::string& exe, const std::string& directory);
+
 class RunningPanel {
  public:
   // No settings file when iniBytes is empty.
