@@ -10,7 +10,6 @@
 namespace fdt {
 namespace {
 
-constexpr char kTipClassName[] = "FdtBalloonTip";
 constexpr DWORD kTipExStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_LAYERED;
 constexpr UINT_PTR kTipTimer = 1;
 
@@ -25,7 +24,7 @@ bool registerTipClass(HINSTANCE instance, WNDPROC procedure) {
   windowClass.lpfnWndProc = procedure;
   windowClass.hInstance = instance;
   windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  windowClass.lpszClassName = kTipClassName;
+  windowClass.lpszClassName = kBalloonTipClass;
   return RegisterClassExA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
@@ -61,7 +60,7 @@ std::int64_t BalloonTip::TickClock::nowMs() const {
 bool BalloonTip::create(HINSTANCE instance) {
   if (window_ != nullptr || threadTip != nullptr) return false;
   if (!registerTipClass(instance, windowProc)) return false;
-  window_ = CreateWindowExA(kTipExStyle, kTipClassName, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+  window_ = CreateWindowExA(kTipExStyle, kBalloonTipClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                             instance, this);
   font_ = createTipFont();
   hook_ = SetWindowsHookExA(WH_GETMESSAGE, messageHook, nullptr, GetCurrentThreadId());

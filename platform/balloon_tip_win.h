@@ -14,6 +14,9 @@
 
 namespace fdt {
 
+// The tip window's class, by which other processes find it.
+inline constexpr char kBalloonTipClass[] = "FdtBalloonTip";
+
 // Button presses and double clicks (client and non-client area), the wheel
 // and key presses: they hide a showing tip at once and cancel a pending one.
 bool dismissesTip(UINT message);
