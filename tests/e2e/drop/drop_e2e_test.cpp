@@ -103,5 +103,23 @@ TEST_F(DropE2ETest, DropsBesideTheSlotBoxesTransferNothing) {
   EXPECT_FALSE(fileExists(target + "\\beside.txt"));
 }
 
+// Copying onto a same-named file makes the shell ask inside the program.
+// While it asks, the panel takes no input; answering No counts as a failure.
+TEST_F(DropE2ETest, PanelIsDisabledWhileTheShellAsks) {
+  RunningPanel app(iniWithSlot3("FileCopy", target));
+  files.makeFile("目标 文件夹\\same.txt", "old");
+  const std::string source = files.makeFile("same.txt", "new");
+
+  dropFiles(centreOf(app.slotBox(3)), {source});
+
+  const HWND question = findProcessWindow(app.processId(), "#32770");
+  ASSERT_NE(question, nullptr);
+  EXPECT_FALSE(IsWindowEnabled(app.panel()));
+  PostMessageA(question, WM_COMMAND, IDNO, 0);
+  ASSERT_TRUE(waitFor([&] { return app.status() == texts::kStatusCopyFailed; }));
+  EXPECT_TRUE(IsWindowEnabled(app.panel()));
+  EXPECT_EQ(readFileBytes(target + "\\same.txt"), "old");
+}
+
 }  // namespace
 }  // namespace fdt::test
