@@ -21,8 +21,9 @@ class WinDropShell final : public DropShell {
   }
 };
 
-// The slot box under the point where the drop happened, or 0. The drop
-// records that point itself; the cursor may have moved on since.
+// The slot box under the point the drop recorded, or 0. Only the panel's own
+// boxes count: neither where the cursor is by the time the message is handled
+// nor the text of another window can name the destination.
 int slotUnderDropPoint(HDROP drop, HWND panel, const DropPanel& target) {
   POINT point;
   if (!DragQueryPoint(drop, &point)) return 0;  // on the frame, not the client area

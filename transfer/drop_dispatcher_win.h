@@ -14,7 +14,7 @@ class DropPanel {
  public:
   virtual ~DropPanel() = default;
   virtual HWND slotBox(int slot) const = 0;  // slot 1..10, the panel's slot edit boxes
-  virtual PanelView& view() = 0;
+  virtual PanelView& view() = 0;             // its slotText gives the box's whole text
 };
 
 // Takes ownership of the drop and always releases it.
