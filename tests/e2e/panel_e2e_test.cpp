@@ -123,7 +123,9 @@ TEST(PanelE2ETest, EveryControlHasItsKindParentPlaceTextAndTabStop) {
     SCOPED_TRACE(want.name);
     HWND window = byName(app, want.name);
     ASSERT_NE(window, nullptr);
-    if (want.windowClass) EXPECT_EQ(className(window), want.windowClass);
+    if (want.windowClass) {
+      EXPECT_EQ(className(window), want.windowClass);
+    }
     HWND parent = *want.parent ? byName(app, want.parent) : app.panel();
     EXPECT_EQ(GetParent(window), parent);
     const RECT place = rectInParent(window);
@@ -131,7 +133,9 @@ TEST(PanelE2ETest, EveryControlHasItsKindParentPlaceTextAndTabStop) {
     EXPECT_EQ(place.top, want.y);
     EXPECT_EQ(place.right - place.left, want.width);
     EXPECT_EQ(place.bottom - place.top, want.height);
-    if (want.text) EXPECT_EQ(windowText(window), want.text);
+    if (want.text) {
+      EXPECT_EQ(windowText(window), want.text);
+    }
     EXPECT_TRUE(IsWindowVisible(window));
     EXPECT_TRUE(IsWindowEnabled(window));
     EXPECT_EQ((styleOf(window) & WS_TABSTOP) != 0, want.tabStop);
@@ -196,8 +200,11 @@ TEST_P(PanelRestoreE2ETest, StartUpSetsTheRadiosAndLeavesTheFileAlone) {
   }
   EXPECT_EQ(windowText(app.slotBox(1)), row.slot1);
   EXPECT_EQ(app.status(), "目前状态：无操作");
-  if (row.ini.empty()) EXPECT_FALSE(app.iniExists());
-  else EXPECT_EQ(app.iniBytes(), row.ini);
+  if (row.ini.empty()) {
+    EXPECT_FALSE(app.iniExists());
+  } else {
+    EXPECT_EQ(app.iniBytes(), row.ini);
+  }
 }
 
 const std::string kSlots = slotIni({1, 3, 10}, "D:\\s");
