@@ -81,7 +81,13 @@ DWORD runHostCommand(const std::string& commandLine) {
 }
 
 void moveMouse(int x, int y) {
-  runHostCommand("Z:\\usr\\bin\\xdotool mousemove --sync " + std::to_string(x) + " " + std::to_string(y));
+  // Not xdotool's --sync: it waits for a motion event, which never comes when
+  // the pointer is already there. The program's own view of the cursor decides.
+  runHostCommand("Z:\\usr\\bin\\xdotool mousemove " + std::to_string(x) + " " + std::to_string(y));
+  waitFor([&] {
+    POINT cursor{};
+    return GetCursorPos(&cursor) && cursor.x == x && cursor.y == y;
+  }, 2000);
 }
 
 void clickAt(int x, int y) {

@@ -15,7 +15,8 @@
 namespace fdt::test {
 
 // Polls until the condition holds or the time is up; gives the last answer.
-bool waitFor(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
+// The default is generous: a loaded machine runs Wine slowly.
+bool waitFor(const std::function<bool()>& condition, DWORD timeoutMs = 15000);
 
 // Runs a program of the host system (xdotool) and gives its exit code.
 DWORD runHostCommand(const std::string& commandLine);
