@@ -1,7 +1,7 @@
 #include "panel/folder_picker.h"
 
 #include "core/text.h"
-#include "panel/slot_action_texts.h"
+#include "panel/panel_texts.h"
 
 namespace fdt {
 

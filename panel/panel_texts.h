@@ -27,6 +27,10 @@ inline constexpr char kTransferKey[] = "operate";
 inline constexpr char kTransferMove[] = "FileMove";
 inline constexpr char kTransferCopy[] = "FileCopy";
 
+// What a double click on the panel opens, and the browse dialog's title.
+inline constexpr char kComputerView[] = "::{20D04FE0-3AEA-1069-A2D8-08002B30309D}";
+inline constexpr char kPickerTitle[] = "请选择一个文件夹";
+
 inline constexpr int kConfigWidth = 213;
 inline constexpr int kNormalWidth = 183;
 

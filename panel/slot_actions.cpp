@@ -1,7 +1,6 @@
 #include "panel/slot_actions.h"
 
 #include "panel/panel_texts.h"
-#include "panel/slot_action_texts.h"
 
 namespace fdt {
 
