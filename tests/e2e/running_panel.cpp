@@ -98,11 +98,14 @@ void clickAt(int x, int y) {
 void pressKey(const std::string& keyName) { runHostCommand("Z:\\usr\\bin\\xdotool key " + keyName); }
 
 std::string windowText(HWND window) {
-  char buffer[4096] = {};
+  // The length first: a slot box can hold a settings value of up to 10239 bytes.
+  DWORD_PTR length = 0;
+  SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length);
+  std::vector<char> buffer(length + 1, '\0');
   DWORD_PTR copied = 0;
-  SendMessageTimeoutA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG,
-                      5000, &copied);
-  return std::string(buffer, copied);
+  SendMessageTimeoutA(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()),
+                      SMTO_ABORTIFHUNG, 5000, &copied);
+  return std::string(buffer.data(), copied);
 }
 
 std::string className(HWND window) {
@@ -134,14 +137,26 @@ HWND findProcessWindow(DWORD processId, const char* windowClass, DWORD timeoutMs
 }
 
 RunningPanel::RunningPanel(std::optional<std::string> iniBytes) {
-  const std::string exe = installProgram(dir_);
+  installProgram(dir_);
   if (iniBytes) dir_.makeFile("sys.ini", *iniBytes);
-  process_ = startProgram(exe, dir_.path());
+  start();
+}
+
+RunningPanel::~RunningPanel() { stop(); }
+
+void RunningPanel::restart() {
+  stop();
+  start();
+}
+
+void RunningPanel::start() {
+  process_ = startProgram(dir_.path() + "\\feidangtong.exe", dir_.path());
   panel_ = findProcessWindow(process_.dwProcessId, "FeidangtongPanel");
   if (!panel_) throw std::runtime_error("the panel did not show");
 }
 
-RunningPanel::~RunningPanel() {
+void RunningPanel::stop() {
+  if (!process_.hProcess) return;  // a restart whose start failed
   if (waitForExit(0) == STILL_ACTIVE) {
     PostMessageA(panel_, WM_CLOSE, 0, 0);
     if (waitForExit(5000) == STILL_ACTIVE) TerminateProcess(process_.hProcess, 99);
@@ -149,6 +164,7 @@ RunningPanel::~RunningPanel() {
   WaitForSingleObject(process_.hProcess, 10000);
   CloseHandle(process_.hThread);
   CloseHandle(process_.hProcess);
+  process_ = {};
 }
 
 PROCESS_INFORMATION RunningPanel::startAnother() const {

@@ -46,6 +46,8 @@ class RunningPanel {
 
   // Starts one more copy of the program from the same directory.
   PROCESS_INFORMATION startAnother() const;
+  // Closes the program and starts it again from the same directory.
+  void restart();
 
   HWND panel() const { return panel_; }
   HWND control(int id) const;  // by control id, also inside the group boxes
@@ -66,6 +68,9 @@ class RunningPanel {
   DWORD waitForExit(DWORD timeoutMs = 10000) const;
 
  private:
+  void start();
+  void stop();
+
   TempDir dir_;
   PROCESS_INFORMATION process_{};
   HWND panel_ = nullptr;
