@@ -3,7 +3,6 @@
 // the rules' unit tests' business; here the tip is awaited by polling.
 #include <windows.h>
 
-#include <cstdint>
 #include <cstdio>
 #include <functional>
 #include <string>
