@@ -75,50 +75,50 @@ void DockPanelWindow::create(HICON largeIcon, HICON smallIcon, const std::string
 }
 
 void DockPanelWindow::createControls(const std::string& contactLine) {
-  for (const layout::Control& spec : layout::kControls) {
-    HWND parent = spec.parentId == 0 ? panel_ : control(spec.parentId);
-    const RECT place{spec.x, spec.y, spec.x + spec.width, spec.y + spec.height};
-    const DWORD tabStop = spec.tabStop ? WS_TABSTOP : 0;
+  for (const layout::Control& entry : layout::kControls) {
+    HWND parent = entry.parentId == 0 ? panel_ : control(entry.parentId);
+    const RECT place{entry.x, entry.y, entry.x + entry.width, entry.y + entry.height};
+    const DWORD tabStop = entry.tabStop ? WS_TABSTOP : 0;
     const DWORD visibleChild = WS_CHILD | WS_VISIBLE | tabStop;
     HWND window = nullptr;
-    switch (spec.kind) {
+    switch (entry.kind) {
       case layout::Kind::Radio:
-        window = CreateWindowExA(0, "Button", spec.text,
+        window = CreateWindowExA(0, "Button", entry.text,
                                  visibleChild | BS_AUTORADIOBUTTON | BS_MULTILINE | BS_LEFT | BS_VCENTER,
-                                 spec.x, spec.y, spec.width, spec.height, parent, idOf(spec.id), instance_, nullptr);
+                                 entry.x, entry.y, entry.width, entry.height, parent, idOf(entry.id), instance_, nullptr);
         break;
       case layout::Kind::PushButton:
-        window = CreateWindowExA(0, "Button", spec.text,
+        window = CreateWindowExA(0, "Button", entry.text,
                                  visibleChild | BS_PUSHBUTTON | BS_MULTILINE | BS_CENTER | BS_VCENTER,
-                                 spec.x, spec.y, spec.width, spec.height, parent, idOf(spec.id), instance_, nullptr);
+                                 entry.x, entry.y, entry.width, entry.height, parent, idOf(entry.id), instance_, nullptr);
         break;
       case layout::Kind::GroupBox:
         // Control parent: dialog navigation reaches the radios inside.
-        window = CreateWindowExA(WS_EX_CONTROLPARENT, "Button", spec.text, visibleChild | BS_GROUPBOX,
-                                 spec.x, spec.y, spec.width, spec.height, parent, idOf(spec.id), instance_, nullptr);
+        window = CreateWindowExA(WS_EX_CONTROLPARENT, "Button", entry.text, visibleChild | BS_GROUPBOX,
+                                 entry.x, entry.y, entry.width, entry.height, parent, idOf(entry.id), instance_, nullptr);
         break;
       case layout::Kind::SlotBox:
-        window = CreateWindowExA(WS_EX_CLIENTEDGE, "Edit", spec.text,
+        window = CreateWindowExA(WS_EX_CLIENTEDGE, "Edit", entry.text,
                                  visibleChild | ES_LEFT | ES_AUTOHSCROLL | ES_READONLY,
-                                 spec.x, spec.y, spec.width, spec.height, parent, idOf(spec.id), instance_, nullptr);
+                                 entry.x, entry.y, entry.width, entry.height, parent, idOf(entry.id), instance_, nullptr);
         break;
       case layout::Kind::Label:
-        window = spec.id == layout::kStatusLabel
-                     ? createLabel(instance_, parent, spec.id, place, kStatusColour, LabelAlign::Centred)
-                     : createLabel(instance_, parent, spec.id, place, kTextColour, LabelAlign::CentredTop);
-        if (spec.id == layout::kContactLabel) SetWindowTextA(window, contactLine.c_str());
+        window = entry.id == layout::kStatusLabel
+                     ? createLabel(instance_, parent, entry.id, place, kStatusColour, LabelAlign::Centred)
+                     : createLabel(instance_, parent, entry.id, place, kTextColour, LabelAlign::CentredTop);
+        if (entry.id == layout::kContactLabel) SetWindowTextA(window, contactLine.c_str());
         break;
     }
     SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-    if (spec.kind == layout::Kind::SlotBox || spec.kind == layout::Kind::GroupBox)
-      SetWindowSubclass(window, controlProc, static_cast<UINT_PTR>(spec.id), reinterpret_cast<DWORD_PTR>(this));
+    if (entry.kind == layout::Kind::SlotBox || entry.kind == layout::Kind::GroupBox)
+      SetWindowSubclass(window, controlProc, static_cast<UINT_PTR>(entry.id), reinterpret_cast<DWORD_PTR>(this));
   }
 }
 
 HWND DockPanelWindow::control(int id) const {
-  for (const layout::Control& spec : layout::kControls) {
-    if (spec.id != id) continue;
-    HWND parent = spec.parentId == 0 ? panel_ : control(spec.parentId);
+  for (const layout::Control& entry : layout::kControls) {
+    if (entry.id != id) continue;
+    HWND parent = entry.parentId == 0 ? panel_ : control(entry.parentId);
     return GetDlgItem(parent, id);
   }
   return nullptr;
