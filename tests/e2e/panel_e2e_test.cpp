@@ -79,15 +79,6 @@ HWND byName(const RunningPanel& app, const std::string& name) {
 LONG_PTR styleOf(HWND window) { return GetWindowLongPtrA(window, GWL_STYLE); }
 LONG_PTR exStyleOf(HWND window) { return GetWindowLongPtrA(window, GWL_EXSTYLE); }
 
-// A slot section holding the keys of the given schemes as prefix + key.
-std::string slotIni(std::initializer_list<int> schemes, const std::string& prefix) {
-  std::string ini = "[我的文件夹]\r\n";
-  for (int scheme : schemes)
-    for (int key = scheme * 10 - 9; key <= scheme * 10; ++key)
-      ini += std::to_string(key) + "=" + prefix + std::to_string(key) + "\r\n";
-  return ini;
-}
-
 TEST(PanelE2ETest, PanelWindowIsCentredTopmostFixedAndOffTheTaskBar) {
   RunningPanel app;
   HWND panel = app.panel();

@@ -28,6 +28,14 @@ PROCESS_INFORMATION startProgram(const std::string& exe, const std::string& dire
   return process;
 }
 
+std::string slotIni(std::initializer_list<int> schemes, const std::string& prefix) {
+  std::string ini = "[我的文件夹]\r\n";
+  for (int scheme : schemes)
+    for (int key = scheme * 10 - 9; key <= scheme * 10; ++key)
+      ini += std::to_string(key) + "=" + prefix + std::to_string(key) + "\r\n";
+  return ini;
+}
+
 std::string installProgram(const TempDir& dir) {
   const std::string exe = dir.path() + "\\feidangtong.exe";
   if (!CopyFileA(windowsPathOf(FDT_PROGRAM_UNIX_PATH).c_str(), exe.c_str(), FALSE))

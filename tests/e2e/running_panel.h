@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 
@@ -30,6 +31,10 @@ std::string windowText(HWND window);  // WM_GETTEXT, also across processes
 std::string className(HWND window);
 RECT rectInParent(HWND window);       // in the parent's client coordinates
 POINT centreOf(HWND window);          // in screen coordinates
+
+// A slot section of sys.ini holding the keys of the given schemes, each as
+// prefix + key ("D:\\s21" for key 21 with prefix "D:\\s").
+std::string slotIni(std::initializer_list<int> schemes, const std::string& prefix);
 
 // Copies the program into the directory and gives the copy's path.
 std::string installProgram(const TempDir& dir);

@@ -58,14 +58,6 @@ bool canOpenForWriting(const std::string& path, DWORD disposition) {
   return true;
 }
 
-std::string slotIni(std::initializer_list<int> schemes, const std::string& prefix) {
-  std::string ini = "[我的文件夹]\r\n";
-  for (int scheme : schemes)
-    for (int key = scheme * 10 - 9; key <= scheme * 10; ++key)
-      ini += std::to_string(key) + "=" + prefix + std::to_string(key) + "\r\n";
-  return ini;
-}
-
 int panelWidth(const RunningPanel& app) {
   RECT rect{};
   GetWindowRect(app.panel(), &rect);
