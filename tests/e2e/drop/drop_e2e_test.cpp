@@ -85,5 +85,24 @@ TEST_F(DropE2ETest, PanelIsDisabledWhileTheShellAsks) {
   EXPECT_EQ(readFileBytes(target + "\\same.txt"), "old");
 }
 
+// The slot still names the folder after it is gone: the next drop fails and
+// leaves the file where it was, instead of renaming it to the folder's name.
+TEST_F(DropE2ETest, SlotFolderThatVanishesBetweenTwoDropsFailsTheSecond) {
+  RunningPanel app(iniWithSlot3("FileMove", target));
+  const std::string first = files.makeFile("first.txt", "1");
+  const std::string second = files.makeFile("second.txt", "2");
+
+  dropFiles(centreOf(app.slotBox(3)), {first});
+  ASSERT_TRUE(waitFor([&] { return fileExists(target + "\\first.txt") && app.status() == texts::kStatusMoved; }));
+  ASSERT_TRUE(DeleteFileA((target + "\\first.txt").c_str()));
+  ASSERT_TRUE(RemoveDirectoryA(target.c_str()));
+
+  dropFiles(centreOf(app.slotBox(3)), {second});
+  ASSERT_TRUE(waitFor([&] { return app.status() == texts::kStatusMoveFailed; }));
+  EXPECT_TRUE(fileExists(second));
+  EXPECT_FALSE(fileExists(target));
+  EXPECT_FALSE(directoryExists(target));
+}
+
 }  // namespace
 }  // namespace fdt::test
